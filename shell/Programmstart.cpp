@@ -1,0 +1,8 @@
+#include "Programmstart.h"
+
+namespace brenvik {
+
+int ProgrammInitialisieren() { return 0; }
+void ProgrammFinalisieren() {}
+
+} // namespace brenvik
