@@ -5,12 +5,15 @@
 namespace brenvik {
 
 namespace {
-Zahl mal55(i64 v) { return Zahl(v) * 5.5_z / 100; }
+Zahl mal55(i64 v) {
+    return Zahl(v) * 5.5_z / 100;
+}
 } // namespace
 
-PapAb2010::PapAb2010(const PapJahr& p) : p_(p), tarif_(p.tarif) {
-    for (std::string_view f : {"BK", "BKS", "BKV", "LSTLZZ", "SOLZLZZ", "SOLZS", "SOLZV",
-                               "LST_SONST", "STV"})
+PapAb2010::PapAb2010(const PapJahr& p)
+    : p_(p), tarif_(p.tarif), efa_(p.EFA), kinderfreibetrag_(p.kinderfreibetrag) {
+    for (std::string_view f :
+         {"BK", "BKS", "BKV", "LSTLZZ", "SOLZLZZ", "SOLZS", "SOLZV", "LST_SONST", "STV"})
         ausgaben_.push_back(f);
     if (p.vkv) {
         ausgaben_.push_back("VKVLZZ");
@@ -103,10 +106,18 @@ void PapAb2010::MRE4JL() {
     // very large wages.
     Zahl f;
     switch (lv.LZZ) {
-    case 1: f = 1; break;
-    case 2: f = 12; break;
-    case 3: f = Zahl::bruch(360, 7); break;
-    default: f = 360; break;
+    case 1:
+        f = 1;
+        break;
+    case 2:
+        f = 12;
+        break;
+    case 3:
+        f = Zahl::bruch(360, 7);
+        break;
+    default:
+        f = 360;
+        break;
     }
     ZRE4J = Zahl(lv.RE4) * f / 100;
     ZVBEZJ = Zahl(lv.VBEZ) * f / 100;
@@ -232,14 +243,14 @@ void PapAb2010::MZTABFB() {
             ANP = AufEuroAufrunden(ANP + ZRE4 - ZVBEZ);
     }
     KZTAB = 1;
-    const i64 kind = p_.kinderfreibetrag;
+    const i64 kind = kinderfreibetrag_;
     switch (lv.STKL) {
     case 1:
         SAP = 36;
         KFB = (lv.ZKF * kind).trunc();
         break;
     case 2:
-        EFA = p_.EFA;
+        EFA = efa_;
         SAP = 36;
         KFB = (lv.ZKF * kind).trunc();
         break;
@@ -408,10 +419,14 @@ void PapAb2010::UP5_6() {
 
 i64 PapAb2010::UPANTEIL(i64 JW) const {
     switch (lv_->LZZ) {
-    case 1: return JW;
-    case 2: return JW / 12;
-    case 3: return (Zahl(JW) * 7 / 360).trunc();
-    default: return JW / 360;
+    case 1:
+        return JW;
+    case 2:
+        return JW / 12;
+    case 3:
+        return (Zahl(JW) * 7 / 360).trunc();
+    default:
+        return JW / 360;
     }
 }
 

@@ -46,10 +46,10 @@ struct PapJahr {
     i64 BBGRV_West;
     i64 BBGRV_Ost;
     Zahl RVSATZAN;
-    Zahl TBSVORV;     // deductible share of the pension contribution (1 in 2024)
+    Zahl TBSVORV; // deductible share of the pension contribution (1 in 2024)
     i64 BBGKVPV;
-    Zahl kvzAnteil;   // share of KVZ in the employee's health rate (0: KVZ not read)
-    Zahl KVSATZAN;    // employee health rate without KVZ
+    Zahl kvzAnteil; // share of KVZ in the employee's health rate (0: KVZ not read)
+    Zahl KVSATZAN;  // employee health rate without KVZ
     Zahl KVSATZAG;
     PVSaetze pv;
     bool pvaAbschlag; // 2024: each PVA child lowers the employee care rate by 0.25 %
@@ -58,22 +58,22 @@ struct PapJahr {
     Tarif tarif;
     i64 W1STKL5, W2STKL5, W3STKL5;
     i64 SOLZFREI;
-    Zahl solzMilderung;  // share of the excess that bounds the surcharge
-    i64 anpLohn;         // employee lump sum for wages
+    Zahl solzMilderung; // share of the excess that bounds the surcharge
+    i64 anpLohn;        // employee lump sum for wages
     i64 EFA;
     i64 kinderfreibetrag; // per full child, classes I to III; class IV half
 
     // Points where older flowcharts differ from 2024.
-    bool fvbNurBisZvbezj = true;  // MRE4 caps FVB at ZVBEZJ (from 2016)
-    bool zvbezAufFvbz = false;    // MZTABFB raises ZVBEZ to FVBZ (2010 to 2013)
-    bool anpNachMonat = false;    // 2011: wage lump sum by period and month
+    bool fvbNurBisZvbezj = true;     // MRE4 caps FVB at ZVBEZJ (from 2016)
+    bool zvbezAufFvbz = false;       // MZTABFB raises ZVBEZ to FVBZ (2010 to 2013)
+    bool anpNachMonat = false;       // 2011: wage lump sum by period and month
     bool freibetragsAusgaben = true; // VFRB ... WVFRBM (from 2016)
-    bool vkv = true;              // VKVLZZ, VKVSONST (from 2012)
-    bool entschImMosonst = true;  // MOSONST deducts JRE4ENT (from 2011)
-    bool entschImSonst = true;    // MRE4SONST / MVMT deduct JRE4ENT, SONSTENT (from 2011)
-    bool mbv = true;              // MBV and STSMIN (from 2022)
-    bool solzsFreigrenze = true;  // MSOLZSTS decides SOLZS (from 2021)
-    bool solzvFreigrenze = true;  // exemption test for SOLZV (from 2021)
+    bool vkv = true;                 // VKVLZZ, VKVSONST (from 2012)
+    bool entschImMosonst = true;     // MOSONST deducts JRE4ENT (from 2011)
+    bool entschImSonst = true;       // MRE4SONST / MVMT deduct JRE4ENT, SONSTENT (from 2011)
+    bool mbv = true;                 // MBV and STSMIN (from 2022)
+    bool solzsFreigrenze = true;     // MSOLZSTS decides SOLZS (from 2021)
+    bool solzvFreigrenze = true;     // exemption test for SOLZV (from 2021)
 
     // 2023: a second parameter set from July, chosen by Monat; annual
     // calculations take the means of the two halves.
@@ -130,7 +130,11 @@ protected:
     virtual void progressionsvorbehalt();
 
     const PapJahr& p_;
+    // The law in force: tariff and the allowances of MZTABFB. A flowchart that
+    // computes under two laws in one run (December 2015) switches these.
     Tarif tarif_;
+    i64 efa_;
+    i64 kinderfreibetrag_;
     std::vector<std::string_view> ausgaben_;
     LohnVar* lv_ = nullptr;
 
@@ -146,8 +150,8 @@ protected:
     i64 VBEZB = 0, VBEZBSO = 0, VERGL = 0, VKV = 0, W1STKL5 = 0, W2STKL5 = 0, W3STKL5 = 0;
     i64 ZX = 0, ZZX = 0;
     i64 VFRB = 0, VFRBS1 = 0, VFRBS2 = 0, WVFRB = 0, WVFRBO = 0, WVFRBM = 0;
-    i64 LSTLZZ = 0, SOLZLZZ = 0, BK = 0, LST_SONST = 0, SOLZS = 0, BKS = 0, STV = 0,
-        SOLZV = 0, BKV = 0, VKVLZZ = 0, VKVSONST = 0;
+    i64 LSTLZZ = 0, SOLZLZZ = 0, BK = 0, LST_SONST = 0, SOLZS = 0, BKS = 0, STV = 0, SOLZV = 0,
+        BKV = 0, VKVLZZ = 0, VKVSONST = 0;
 };
 
 } // namespace brenvik
