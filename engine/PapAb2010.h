@@ -85,6 +85,8 @@ struct PapJahr {
 struct PapZwischenwerte {
     Zahl ZRE4J, ZTABFB, VSP, ZVE, X;
     i64 LSTJAHR, JBMG, ST, KFB;
+    Zahl KVSATZAN, PVSATZAN;
+    i64 ANP, FVBZ;
 };
 
 class PapAb2010 : public LStModul {
@@ -94,7 +96,7 @@ public:
     void Lohnsteuer(LohnVar& lv) override;
     std::span<const std::string_view> ausgaben() const override { return ausgaben_; }
     PapZwischenwerte zwischenwerte() const {
-        return {ZRE4J, ZTABFB, VSP, ZVE, X, LSTJAHR, JBMG, ST, KFB};
+        return {ZRE4J, ZTABFB, VSP, ZVE, X, LSTJAHR, JBMG, ST, KFB, KVSATZAN, PVSATZAN, ANP, FVBZ};
     }
 
 protected:
