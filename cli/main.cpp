@@ -15,6 +15,7 @@ const char* kHilfe = R"(brenvik-cli: German payroll calculations from the comman
 }
 
 int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         std::cout << kHilfe;

@@ -43,8 +43,10 @@ std::string ohne(std::string_view text, std::string_view weg) {
 }
 
 std::string_view getrimmt(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t'))
+        s.remove_suffix(1);
     return s;
 }
 } // namespace
@@ -57,16 +59,30 @@ Zahl StrToBetrag(std::string_view text) {
     return Zahl::ausText(t, z) ? z : Zahl(0);
 }
 
-Zahl LabelToBetrag(std::string_view caption) { return StrToBetrag(ohne(caption, ". \u20AC")); }
+Zahl LabelToBetrag(std::string_view caption) {
+    return StrToBetrag(ohne(caption, ". \u20AC"));
+}
 
 static constexpr Zahl kDMFaktor = 1.95583_z;
 
-Zahl DMToEuro(const Zahl& dm) { return Zahl::bruch((dm / kDMFaktor * 100).round(), 100); }
-Zahl EuroToDM(const Zahl& euro) { return Zahl::bruch((euro * kDMFaktor * 100).round(), 100); }
-Zahl AufCentAufrunden(const Zahl& x) { return Zahl::bruch((x * 100 + 0.99_z).trunc(), 100); }
-std::int64_t AufEuroAufrunden(const Zahl& x) { return (x + 0.99_z).trunc(); }
-Zahl AufCentAbrunden(const Zahl& x) { return Zahl::bruch((x * 100).trunc(), 100); }
-std::int64_t Abschneiden(const Zahl& x) { return x.trunc(); }
+Zahl DMToEuro(const Zahl& dm) {
+    return Zahl::bruch((dm / kDMFaktor * 100).round(), 100);
+}
+Zahl EuroToDM(const Zahl& euro) {
+    return Zahl::bruch((euro * kDMFaktor * 100).round(), 100);
+}
+Zahl AufCentAufrunden(const Zahl& x) {
+    return Zahl::bruch((x * 100 + 0.99_z).trunc(), 100);
+}
+std::int64_t AufEuroAufrunden(const Zahl& x) {
+    return (x + 0.99_z).trunc();
+}
+Zahl AufCentAbrunden(const Zahl& x) {
+    return Zahl::bruch((x * 100).trunc(), 100);
+}
+std::int64_t Abschneiden(const Zahl& x) {
+    return x.trunc();
+}
 
 Zahl GrenzeMinijob(int monat, int jahr) {
     if (jahr <= 2012) return 400;
@@ -85,11 +101,9 @@ Zahl GrenzeUebergangsbereich(int monat, int jahr) {
     return 0;
 }
 
-Cent alsCent(std::int64_t wert, const char* feld) {
-    if (wert < INT32_MIN || wert > INT32_MAX)
-        throw FeldUeberlauf(std::string("Ergebnis passt nicht in das Feld ") + feld + ": " +
-                            std::to_string(wert));
-    return Cent(wert);
+void feldUeberlauf(std::int64_t wert, const char* feld) {
+    throw FeldUeberlauf(std::string("Ergebnis passt nicht in das Feld ") + feld + ": " +
+                        std::to_string(wert));
 }
 
 } // namespace brenvik

@@ -22,8 +22,8 @@ enum class FeldGruppe { Eingabe, Ausgabe, Sonstige };
 struct FeldRegel {
     std::int64_t min;
     std::int64_t max;
-    int stellen = 0;   // decimals allowed
-    Zahl schritt = 0;  // value must be a multiple of this (0: no rule)
+    int stellen = 0;  // decimals allowed
+    Zahl schritt = 0; // value must be a multiple of this (0: no rule)
 };
 
 constexpr FeldRegel kFlag{0, 1};
@@ -75,8 +75,8 @@ constexpr FeldRegel kSonst{INT32_MIN, INT32_MAX};
     X(Cent, RE4_EUR, Eingabe, kCent)                                                               \
     X(Cent, VBEZ_EUR, Eingabe, kCent)                                                              \
     X(Cent, WFUNDF_EUR, Eingabe, kCent)                                                            \
-    /* Outputs of the wage-tax modules; the three annual WVFRB values are */         \
-    /* 64-bit so that the largest wages fit */                                                                                                \
+    /* Outputs of the wage-tax modules; the three annual WVFRB values are */                       \
+    /* 64-bit so that the largest wages fit */                                                     \
     X(Cent, BK, Ausgabe, kSonst)                                                                   \
     X(Cent, BKS, Ausgabe, kSonst)                                                                  \
     X(Cent, BKV, Ausgabe, kSonst)                                                                  \
@@ -91,13 +91,13 @@ constexpr FeldRegel kSonst{INT32_MIN, INT32_MAX};
     X(Cent, VFRB, Ausgabe, kSonst)                                                                 \
     X(Cent, VFRBS1, Ausgabe, kSonst)                                                               \
     X(Cent, VFRBS2, Ausgabe, kSonst)                                                               \
-    X(std::int64_t, WVFRB, Ausgabe, kSonst)                                                                \
-    X(std::int64_t, WVFRBO, Ausgabe, kSonst)                                                               \
-    X(std::int64_t, WVFRBM, Ausgabe, kSonst)                                                               \
+    X(std::int64_t, WVFRB, Ausgabe, kSonst)                                                        \
+    X(std::int64_t, WVFRBO, Ausgabe, kSonst)                                                       \
+    X(std::int64_t, WVFRBM, Ausgabe, kSonst)                                                       \
     X(Cent, BK_EUR, Ausgabe, kSonst)                                                               \
     X(Cent, LSTLZZ_EUR, Ausgabe, kSonst)                                                           \
     X(Cent, SOLZLZZ_EUR, Ausgabe, kSonst)                                                          \
-    /* Inputs added later to the flowchart interface */                                           \
+    /* Inputs added later to the flowchart interface */                                            \
     X(Cent, MBV, Eingabe, kCent)                                                                   \
     X(std::int32_t, PVA, Eingabe, (FeldRegel{0, 4}))                                               \
     /* Social insurance and calculators */                                                         \
@@ -186,6 +186,10 @@ class FeldUeberlauf : public std::overflow_error {
 public:
     using std::overflow_error::overflow_error;
 };
-Cent alsCent(std::int64_t wert, const char* feld);
+[[noreturn]] void feldUeberlauf(std::int64_t wert, const char* feld);
+inline Cent alsCent(std::int64_t wert, const char* feld) {
+    if (wert < INT32_MIN || wert > INT32_MAX) feldUeberlauf(wert, feld);
+    return Cent(wert);
+}
 
 } // namespace brenvik

@@ -198,12 +198,26 @@ public:
         i128 n;
         if (a.k_ == b.k_ && a.k_ >= 0 && !__builtin_add_overflow(a.n_, b.n_, &n))
             return roh(n, a.d_, a.k_);
+        if (kleineDezimale(a, b)) {
+            const Zahl& fein = a.k_ > b.k_ ? a : b;
+            const Zahl& grob = a.k_ > b.k_ ? b : a;
+            return roh(grob.n_ * zahl_detail::kZehner[fein.k_ - grob.k_] + fein.n_, fein.d_,
+                       fein.k_);
+        }
         return summeLangsam(a, b);
     }
     friend constexpr Zahl operator-(const Zahl& a, const Zahl& b) {
         i128 n;
         if (a.k_ == b.k_ && a.k_ >= 0 && !__builtin_sub_overflow(a.n_, b.n_, &n))
             return roh(n, a.d_, a.k_);
+        if (kleineDezimale(a, b)) {
+            i128 ra = a.n_, rb = b.n_;
+            if (a.k_ < b.k_)
+                ra *= zahl_detail::kZehner[b.k_ - a.k_];
+            else
+                rb *= zahl_detail::kZehner[a.k_ - b.k_];
+            return roh(ra - rb, a.k_ < b.k_ ? b.d_ : a.d_, a.k_ < b.k_ ? b.k_ : a.k_);
+        }
         return summeLangsam(a, -b);
     }
     friend constexpr Zahl operator*(const Zahl& a, const Zahl& b) {
@@ -217,6 +231,9 @@ public:
         // Dividing by a whole power of ten just shifts the decimal point.
         using namespace zahl_detail;
         if (a.k_ >= 0 && b.k_ == 0 && b.n_ > 0 && b.n_ <= kZehner[kMaxStellen]) {
+            if (b.n_ == 1) return a;
+            if (b.n_ == 2 && a.k_ < kMaxStellen && passtIn64(a.n_)) // halving: x * 5 / 10
+                return roh(a.n_ * 5, kZehner[a.k_ + 1], a.k_ + 1);
             for (int m = 1; m <= 4 && a.k_ + m <= kMaxStellen; ++m)
                 if (b.n_ == kZehner[m]) return roh(a.n_, kZehner[a.k_ + m], a.k_ + m);
         }
@@ -230,6 +247,14 @@ public:
 
     friend constexpr int vergleiche(const Zahl& a, const Zahl& b) {
         if (a.d_ == b.d_) return a.n_ < b.n_ ? -1 : (a.n_ > b.n_ ? 1 : 0);
+        if (kleineDezimale(a, b)) {
+            i128 ra = a.n_, rb = b.n_;
+            if (a.k_ < b.k_)
+                ra *= zahl_detail::kZehner[b.k_ - a.k_];
+            else
+                rb *= zahl_detail::kZehner[a.k_ - b.k_];
+            return ra < rb ? -1 : (ra > rb ? 1 : 0);
+        }
         return vergleicheLangsam(a, b);
     }
     friend constexpr bool operator==(const Zahl& a, const Zahl& b) { return vergleiche(a, b) == 0; }
@@ -245,6 +270,12 @@ public:
     }
 
 private:
+    // Two decimals whose numerators fit 64 bits: aligning them to the finer
+    // scale and adding cannot overflow 128 bits (|n| < 2^63, 10^18 < 2^60).
+    static constexpr bool kleineDezimale(const Zahl& a, const Zahl& b) {
+        return a.k_ >= 0 && b.k_ >= 0 && zahl_detail::passtIn64(a.n_) &&
+               zahl_detail::passtIn64(b.n_);
+    }
     static Zahl summeLangsam(const Zahl& a, const Zahl& b);
     static Zahl produktLangsam(const Zahl& a, const Zahl& b);
     static Zahl quotientLangsam(const Zahl& a, const Zahl& b);

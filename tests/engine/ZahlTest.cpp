@@ -12,6 +12,14 @@ TEST(Zahl, DecimalProductsAreExact) {
     EXPECT_EQ(Zahl(300000) * 12 / 100, Zahl(36000));
     EXPECT_EQ((Zahl(700) * 360 / 7 / 100), Zahl(360));
     EXPECT_EQ(Zahl(100000) / 1.95583_z * 1.95583_z, Zahl(100000));
+    // The shortcuts for halving, powers of ten and mixed scales.
+    EXPECT_EQ(Zahl(7) / 2, 3.5_z);
+    EXPECT_EQ(Zahl(1) / 3 / 2, Zahl(1) / 6);
+    EXPECT_EQ(-1.25_z / 1, -1.25_z);
+    EXPECT_EQ(Zahl(12345) / 10000, 1.2345_z);
+    EXPECT_EQ(0.5_z + Zahl(1) / 3, Zahl(5) / 6);
+    EXPECT_EQ(1.5_z - 0.25_z, 1.25_z);
+    EXPECT_EQ(Zahl(3) / 8, 0.375_z);
 }
 
 TEST(Zahl, TruncTowardZeroAndRoundTiesToEven) {
@@ -19,9 +27,9 @@ TEST(Zahl, TruncTowardZeroAndRoundTiesToEven) {
         Zahl x;
         std::int64_t trunc, round;
     } faelle[] = {
-        {2.5_z, 2, 2},   {3.5_z, 3, 4},    {-2.5_z, -2, -2}, {-3.5_z, -3, -4},
-        {2.51_z, 2, 3},  {-2.51_z, -2, -3}, {Zahl(7) / 3, 2, 2}, {-Zahl(7) / 3, -2, -2},
-        {0.5_z, 0, 0},   {1.5_z, 1, 2},    {Zahl(0), 0, 0},  {Zahl(-5), -5, -5},
+        {2.5_z, 2, 2},  {3.5_z, 3, 4},     {-2.5_z, -2, -2},    {-3.5_z, -3, -4},
+        {2.51_z, 2, 3}, {-2.51_z, -2, -3}, {Zahl(7) / 3, 2, 2}, {-Zahl(7) / 3, -2, -2},
+        {0.5_z, 0, 0},  {1.5_z, 1, 2},     {Zahl(0), 0, 0},     {Zahl(-5), -5, -5},
     };
     for (const auto& f : faelle) {
         EXPECT_EQ(f.x.trunc(), f.trunc) << f.x.text();
