@@ -1,5 +1,6 @@
-// Wage tax 2011. The employee lump sum for wages depends on the pay period and,
-// for monthly wages, on the month (920 euros up to November, 1880 in December).
+// Wage tax 2011. The employee lump sum for wages rose to 1000 euros during the
+// year: monthly wages get 920 up to November and 1880 in December (which makes
+// up the year), annual wages 1000, weekly and daily wages 1880.
 #include "Module2010bis2023.h"
 #include "PapAb2010.h"
 
@@ -37,7 +38,7 @@ const PapJahr kJahr2011{
     .W3STKL5 = 200584,
     .SOLZFREI = 972,
     .solzMilderung = 20_z / 100,
-    .anpLohn = 1000,
+    .anpLohn = 1000, // annual; the periods below the year by anpNachMonat
     .EFA = 1308,
     .kinderfreibetrag = 7008,
     .fvbNurBisZvbezj = false,
