@@ -18,11 +18,6 @@ Cent centVon(const Zahl& euro, const char* feld) {
     return alsCent((euro * 100).trunc(), feld);
 }
 
-// Church tax in euros on a base in cents: Trunc(rate * base / 100) cents.
-Zahl kirchensteuer(const Zahl& satz, Cent basis) {
-    return cent((satz * basis / 100).trunc());
-}
-
 int strengeJahreszahl(const std::string& text) {
     long long j;
     if (!ganzzahlAusText(text, j) || j < INT32_MIN || j > INT32_MAX)
@@ -30,6 +25,10 @@ int strengeJahreszahl(const std::string& text) {
     return int(j);
 }
 } // namespace
+
+Zahl Lohnabrechnung::kirchensteuer(const Zahl& satz, Cent basis) {
+    return cent((satz * basis / 100).trunc());
+}
 
 void Lohnabrechnung::rechnen() {
     try {

@@ -76,6 +76,9 @@ public:
 
     LohnVar& record() { return lv_; }
 
+    // Church tax in euros on a base in cents: Trunc(rate * base / 100) cents.
+    static Zahl kirchensteuer(const Zahl& satz, Cent basis);
+
 private:
     struct Anzeige {
         std::array<std::string, kErgebnisse> caption{};
