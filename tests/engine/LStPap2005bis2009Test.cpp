@@ -222,3 +222,18 @@ TEST(LStPap2005bis2009, ModulesAndDispatch) {
     EXPECT_EQ(lohnsteuerModul(Rechner::Kurzarbeit, 2008, 1), nullptr);
     EXPECT_EQ(lohnsteuerModul(Rechner::Kurzarbeit, 2009, 1), &LStPap09());
 }
+
+// A pension allowance above the wage of the period (pension base from
+// VBEZM far above VBEZ) must not make the lump sum negative and so raise
+// the taxable income.
+TEST(LStPap2005bis2009, LumpSumBaseNeverNegative) {
+    LohnVar lv = fall(2, 10000, 1);
+    lv.HINZUR = 500000;
+    lv.VBEZ = 10000;
+    lv.VBEZM = 1000000;
+    LStPap06().Lohnsteuer(lv);
+    auto z = LStPap06().zwischenwerte();
+    EXPECT_EQ(z.FVB, 25000);
+    EXPECT_EQ(z.ZRE4VP, 0);
+    EXPECT_EQ(z.VSP, 0);
+}
