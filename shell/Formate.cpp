@@ -1,0 +1,10 @@
+#include "Formate.h"
+
+namespace brenvik {
+
+Formateinstellungen& ProgrammFormate() {
+    static Formateinstellungen f;
+    return f;
+}
+
+} // namespace brenvik

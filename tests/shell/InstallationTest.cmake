@@ -1,0 +1,37 @@
+# Installs the stand-in program into a scratch prefix, starts it with a fresh
+# home folder and checks that its log is in the working-place folder.
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX}
+                        --component shell_starttest
+                RESULT_VARIABLE rc OUTPUT_QUIET)
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "install failed: ${rc}")
+endif()
+foreach(pfad Kelvanta.Ini Programm/Hilfe Programm/Brenvik/${PROGRAMM} bin/${PROGRAMM})
+    if(NOT EXISTS ${PREFIX}/${pfad})
+        message(FATAL_ERROR "missing after install: ${pfad}")
+    endif()
+endforeach()
+set(home ${PREFIX}/home)
+file(MAKE_DIRECTORY ${home})
+execute_process(COMMAND ${CMAKE_COMMAND} -E env HOME=${home} ${PREFIX}/bin/${PROGRAMM}
+                RESULT_VARIABLE rc OUTPUT_VARIABLE logdatei ERROR_VARIABLE fehler
+                OUTPUT_STRIP_TRAILING_WHITESPACE)
+if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "first start failed (${rc}): ${fehler}")
+endif()
+string(FIND "${logdatei}" "${home}/.local/share/Kelvanta/Stamm/PCs/" pos)
+if(NOT pos EQUAL 0 OR NOT logdatei MATCHES "/Log/${PROGRAMM}_Protokoll\\.Log$")
+    message(FATAL_ERROR "log file not in the working-place folder: ${logdatei}")
+endif()
+if(NOT EXISTS "${logdatei}")
+    message(FATAL_ERROR "log file not written: ${logdatei}")
+endif()
+file(READ "${logdatei}" inhalt)
+foreach(text "Start Logging" "shell_starttest: erster Start" "Stopp Logging:")
+    string(FIND "${inhalt}" "${text}" pos)
+    if(pos LESS 0)
+        message(FATAL_ERROR "log lacks '${text}':\n${inhalt}")
+    endif()
+endforeach()
+message(STATUS "log written to ${logdatei}")
