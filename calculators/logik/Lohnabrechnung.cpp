@@ -121,8 +121,14 @@ void Lohnabrechnung::setze(Ein e, std::string_view text) {
         if (modus_ == 3 && jahrOderNull() == 2003 && monat() <= 3)
             meldung_ = "Die neue Berechnung gilt erst ab April 2003.";
         break;
+    case Ein::edStKl: {
+        // a spin field of 1 to 6: a number outside is pulled into the range
+        long long k;
+        if (ganzzahlAusText(getrimmt(wert), k)) wert = std::to_string(std::clamp(k, 1LL, 6LL));
+        kinderGeaendert();
+        break;
+    }
     case Ein::edKFB:
-    case Ein::edStKl:
         kinderGeaendert();
         break;
     case Ein::cbNoSV:
@@ -222,6 +228,18 @@ std::string Lohnabrechnung::einmalzahlungBelegen(bool immer) {
         tageGeaendert(Ein::edM1, Ein::edT1, Ein::edSVT1);
     }
     return {};
+}
+
+const std::string& Lohnabrechnung::caption(std::string_view n) const {
+    Erg e = findeErgebnis(n);
+    if (e == Erg::Anzahl) throw UnbekannteEingabe("unbekanntes Ergebnis: " + std::string(n));
+    return caption(e);
+}
+
+bool Lohnabrechnung::sichtbar(std::string_view n) const {
+    Zeile z = findeZeile(n);
+    if (z == Zeile::Anzahl) throw UnbekannteEingabe("unbekannte Zeile: " + std::string(n));
+    return sichtbar(z);
 }
 
 std::string Lohnabrechnung::text(Ein e) const {

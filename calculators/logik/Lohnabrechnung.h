@@ -64,6 +64,9 @@ public:
 
     const std::string& caption(Erg e) const { return anzeige_.caption[std::size_t(e)]; }
     bool sichtbar(Zeile z) const { return anzeige_.sichtbar[std::size_t(z)]; }
+    // The same by name ("showNetto", "HinweisDVers"); throws UnbekannteEingabe.
+    const std::string& caption(std::string_view name) const;
+    bool sichtbar(std::string_view name) const;
     // Text of a note (Hinweis_P24b, HinweisDVers, lbHinweisGeringfuegigkeitsgrenze).
     const std::string& hinweis(Zeile z) const { return anzeige_.hinweis[std::size_t(z)]; }
     // Runs of the year modules in the last net-to-gross search.

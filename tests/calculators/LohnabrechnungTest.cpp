@@ -288,12 +288,17 @@ TEST(Lohnabrechnung, FalscheEingaben) {
     EXPECT_THROW(l.setze("edBrutto", "1"), UnbekannteEingabe);
     EXPECT_THROW(l.setze("cbMonat", "Maerz"), UngueltigeEingabe);
     EXPECT_THROW(l.setze("cbKiSt", "ja"), UngueltigeEingabe);
+    l.setze("edStKl", "9");
+    EXPECT_EQ(l.text(Ein::edStKl), "6");
+    l.setze("edStKl", "1");
+    EXPECT_THROW(l.caption("showNix"), UnbekannteEingabe);
     l.setze("cbMonat", "m\u00E4rz");
     EXPECT_EQ(l.text(Ein::cbMonat), "M\u00E4rz");
     // texts that are no number count as 0
     l.setze("Eingabe", "abc");
     l.rechnen();
-    EXPECT_EQ(l.caption(Erg::showBrutto), "0,00 \u20AC");
+    EXPECT_EQ(l.caption("showBrutto"), "0,00 \u20AC");
+    EXPECT_TRUE(l.sichtbar("Bruttolohn"));
     // a year that is no number ends the run: the captions stay
     l.setze("Eingabe", "3000");
     l.rechnen();
