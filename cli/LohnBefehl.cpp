@@ -71,7 +71,8 @@ void jsonText(std::ostream& out, std::string_view s) {
     out << '"';
 }
 
-void alsJson(const Lohnabrechnung& l, std::ostream& out) {
+void alsJson(const Lohnabrechnung& l, const std::vector<std::string>& meldungen,
+             std::ostream& out) {
     out << "{\n  \"modus\": " << l.modus() << ",\n  \"titel\": ";
     jsonText(out, l.titel());
     out << ",\n  \"captions\": {";
@@ -98,6 +99,13 @@ void alsJson(const Lohnabrechnung& l, std::ostream& out) {
         out << "}";
     }
     out << "\n  }";
+    // message boxes the inputs would have raised on the screen
+    out << ",\n  \"meldungen\": [";
+    for (std::size_t i = 0; i < meldungen.size(); ++i) {
+        if (i) out << ", ";
+        jsonText(out, meldungen[i]);
+    }
+    out << "]";
     if (l.modus() == 2) out << ",\n  \"suchlaeufe\": " << l.suchlaeufe();
     out << "\n}\n";
 }
@@ -145,9 +153,11 @@ int lohnBefehl(const std::vector<std::string>& args, std::istream&, std::ostream
     }
 
     Lohnabrechnung l(Lohn_Var(), modus);
+    std::vector<std::string> meldungen;
     for (const auto& [n, t] : eingaben) {
         try {
             l.setze(n, t);
+            if (!l.meldung().empty()) meldungen.push_back(l.meldung());
         } catch (const UnbekannteEingabe&) {
             err << "brenvik-cli lohn: unknown input '" << n << "' (see --help)\n";
             return 2;
@@ -161,7 +171,7 @@ int lohnBefehl(const std::vector<std::string>& args, std::istream&, std::ostream
         for (const std::string& z : l.bericht())
             out << z << "\n";
     } else {
-        alsJson(l, out);
+        alsJson(l, meldungen, out);
     }
     return 0;
 }

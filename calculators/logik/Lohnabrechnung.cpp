@@ -68,6 +68,17 @@ std::string_view Lohnabrechnung::zusatzbeitragBeschriftung() const {
     return jahrOderNull() < 2015 ? "Besonderer %-Satz" : "Zusatzbeitrag in %";
 }
 
+std::string_view Lohnabrechnung::zusatzbeitragHinweis() const {
+    int j = jahrOderNull();
+    if (j < 2015)
+        return "Der besondere KV-Satz i.H.v. 0,9%, den der AN allein zu tragen hat, wird ab Juli "
+               "2005 automatisch ber\u00FCcksichtigt.";
+    if (j <= 2018)
+        return "Erfassen Sie hier den zus\u00E4tzlichen KV-Beitrag, den ausschlie\u00DFlich der "
+               "Arbeitnehmer zu tragen hat.";
+    return "Erfassen Sie hier den zus\u00E4tzlichen KV-Beitrag.";
+}
+
 void Lohnabrechnung::setze(std::string_view name, std::string_view text) {
     Ein e = findeEingabe(name);
     if (e == Ein::Anzahl) throw UnbekannteEingabe("unbekannte Eingabe: " + std::string(name));

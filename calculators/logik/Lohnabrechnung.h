@@ -34,6 +34,8 @@ public:
     std::string_view eingabeBeschriftung() const;
     // Label of prozKVbes: "Besonderer %-Satz" below 2015, else "Zusatzbeitrag in %".
     std::string_view zusatzbeitragBeschriftung() const;
+    // Hint of prozKVbes for the year.
+    std::string_view zusatzbeitragHinweis() const;
 
     // Sets an input as typed or chosen (combo boxes by item text, ticks and
     // radio buttons "1"/"0") and runs the control's own change handler
