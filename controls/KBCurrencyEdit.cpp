@@ -171,7 +171,10 @@ void TKBCurrencyEdit::focusInEvent(QFocusEvent* e) {
     for (QChar c : text())
         if (istZiffer(c) || c == u'-' || c == kKomma) rein += c;
     if (rein != text()) setText(rein);
-    selectAll();
+    if (beimBetretenMarkieren())
+        selectAll();
+    else
+        deselect();
     Zahl z;
     if (Lies(text(), z)) FWert = z;
     emit betreten();

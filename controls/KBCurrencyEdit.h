@@ -54,6 +54,8 @@ signals:
     void doppelklick();
 
 protected:
+    // Whether entering the field selects its text.
+    virtual bool beimBetretenMarkieren() const { return true; }
     void keyPressEvent(QKeyEvent* e) override;
     void focusInEvent(QFocusEvent* e) override;
     void focusOutEvent(QFocusEvent* e) override;

@@ -12,6 +12,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
@@ -398,6 +399,11 @@ void TStartForm::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
     if (gezeigt_) return;
     gezeigt_ = true;
+    if (QScreen* bildschirm = screen()) {
+        QRect r = frameGeometry();
+        r.moveCenter(bildschirm->availableGeometry().center());
+        move(r.topLeft());
+    }
     if (!startParameter_.isEmpty())
         QTimer::singleShot(0, this, [this] { StartParameterAusfuehren(startParameter_); });
 }

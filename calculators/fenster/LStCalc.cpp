@@ -4,6 +4,7 @@
 #include "KPanel.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QStyle>
@@ -100,7 +101,9 @@ void TLohnsteuerBerechnung::showEvent(QShowEvent* e) {
 }
 
 void ZeigeLohnsteuerBerechnung(const QString& aufruferTitel, const QIcon& aufruferIcon) {
-    std::unique_ptr<TLohnsteuerBerechnung> fenster(new TLohnsteuerBerechnung);
+    // Parented to the calling window, so that it is centred over it.
+    std::unique_ptr<TLohnsteuerBerechnung> fenster(
+        new TLohnsteuerBerechnung(QApplication::activeWindow()));
     LohnsteuerBerechnung = fenster.get();
     struct Aufraeumen {
         ~Aufraeumen() { LohnsteuerBerechnung = nullptr; }
