@@ -28,7 +28,8 @@ TKBCurrencyEdit::TKBCurrencyEdit(QWidget* parent) : QLineEdit(parent) {
 void TKBCurrencyEdit::setValue(const Zahl& wert) {
     if (wert == FValue) return;
     FValue = wert;
-    formatieren();
+    // A value set by the program shows also in an empty field.
+    formatieren(true);
 }
 
 void TKBCurrencyEdit::setDisplayFormat(const QString& format) {
@@ -97,9 +98,16 @@ void TKBCurrencyEdit::faerben() {
     setPalette(p);
 }
 
-void TKBCurrencyEdit::formatieren() {
-    if (!text().isEmpty())
-        setText(QString::fromStdString(FormatiereZahl(FValue, FDisplayFormat.toStdString())));
+void TKBCurrencyEdit::formatieren(bool auchLeer) {
+    if (auchLeer || !text().isEmpty()) {
+        std::string t;
+        try {
+            t = FormatiereZahl(FValue, FDisplayFormat.toStdString());
+        } catch (const ZahlUeberlauf&) {
+            t = AllgemeinesFormat(FValue); // too many digits for the format
+        }
+        setText(QString::fromStdString(t));
+    }
     faerben();
 }
 
@@ -115,7 +123,13 @@ QString TKBCurrencyEdit::Summe(const QString& text) {
         while (ende < rein.size() && rein[ende] != u'+' && rein[ende] != u'-')
             ++ende;
         Zahl term;
-        if (LiesDezimal(rein.mid(i, ende - i).toStdString(), term)) summe += minus ? -term : term;
+        if (LiesDezimal(rein.mid(i, ende - i).toStdString(), term)) {
+            try {
+                summe += minus ? -term : term;
+            } catch (const ZahlUeberlauf&) {
+                return text; // a sum beyond every amount stays as typed
+            }
+        }
         if (ende >= rein.size()) break;
         minus = rein[ende] == u'-';
         i = ende + 1;

@@ -63,7 +63,7 @@ protected:
 
 private:
     void textAlsWert();
-    void formatieren();
+    void formatieren(bool auchLeer = false);
     void faerben();
 
     Zahl FValue = 0;

@@ -45,14 +45,19 @@ Abschnitt zerlege(std::string_view f) {
     return a;
 }
 
-// |wert| rounded half away from zero to `stellen` decimals, as digits.
+// |wert| rounded half away from zero to `stellen` decimals, as digits. Works
+// in 128 bits so that any amount a field can hold is shown.
 std::string ziffern(const Zahl& betrag, int stellen) {
     Zahl faktor = 1;
     for (int i = 0; i < stellen; ++i)
         faktor *= 10;
     Zahl skaliert = betrag * faktor + Zahl::bruch(1, 2);
-    std::int64_t n = skaliert.trunc();
-    std::string s = std::to_string(n);
+    i128 n = skaliert.zaehler() / skaliert.nenner();
+    std::string s;
+    do {
+        s.insert(s.begin(), char('0' + int(n % 10)));
+        n /= 10;
+    } while (n != 0);
     if (int(s.size()) <= stellen) s.insert(0, std::size_t(stellen + 1 - int(s.size())), '0');
     return s;
 }

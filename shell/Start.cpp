@@ -355,7 +355,7 @@ void TStartForm::baueFlaeche() {
         b->setObjectName(QStringLiteral("btn") + a->objectName().mid(2));
         b->setDefaultAction(a);
         b->setAutoRaise(true);
-        b->setGeometry(x + 10, y, 160, 25);
+        b->setGeometry(x + 10, y, b->sizeHint().width(), 25);
         y += 28;
     }
 

@@ -141,6 +141,27 @@ private slots:
         if (zahl) QCOMPARE(QString::fromStdString(z.text()), wert);
     }
 
+    // Far beyond any wage, but typed digits must never bring the field down.
+    void riesigeBetraege() {
+        betreten();
+        QTest::keyClicks(feld, QStringLiteral("1000000000000000000000000+1"));
+        verlassen();
+        QCOMPARE(feld->text(), QStringLiteral("1.000.000.000.000.000.000.000.001,00"));
+        betreten();
+        feld->selectAll();
+        QTest::keyClicks(feld, QString(40, u'9'));
+        verlassen();
+        QCOMPARE(feld->text(), QStringLiteral("0,00")); // no number: counts as 0
+    }
+
+    void wertErscheintAuchImLeerenFeld() {
+        feld->setValue(Zahl(-5));
+        QCOMPARE(feld->text(), QStringLiteral("-5,00"));
+        feld->clear();
+        feld->setDisplayFormat(QStringLiteral("0.0")); // a format change keeps it empty
+        QCOMPARE(feld->text(), QString());
+    }
+
     void unlesbarerTextBehaeltDenWert() {
         feld->setValue(Zahl(7));
         feld->setText(QStringLiteral("1,2,3"));

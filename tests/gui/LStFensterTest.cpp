@@ -94,6 +94,17 @@ private slots:
         QCOMPARE(Lohn_Var().LZZ, 1);
     }
 
+    // From the eighth digit on the cents no longer fit the record: those runs
+    // fail and the results of the last run that worked stay.
+    void unmoeglicherBetragLaesstDieErgebnisseStehen() {
+        tippe(f->Eingabe, QStringLiteral("9999999"));
+        const QString lst = f->showLSt->text();
+        tippe(f->Eingabe, QStringLiteral("99999999999"));
+        QCOMPARE(f->Eingabe->text(), QStringLiteral("99.999.999.999,00"));
+        QCOMPARE(f->showBrutto->text(), QStringLiteral("9.999.999,00 €"));
+        QCOMPARE(f->showLSt->text(), lst);
+    }
+
     void summeImBruttofeld() {
         tippe(f->Eingabe, QStringLiteral("20000+4000"));
         QCOMPARE(f->Eingabe->text(), QStringLiteral("24.000,00"));
