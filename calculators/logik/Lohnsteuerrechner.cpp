@@ -65,7 +65,10 @@ LStErgebnis LohnsteuerBerechnen(const LStEingaben& e, LohnVar& lv) {
     lv.ALTER1 = e.altersentlastung ? 1 : 0;
     lv.KRV = e.beamter ? 1 : 0;
 
-    const int jahr = int(std::nearbyint(e.jahr));
+    // Any text can stand in the year field while the user types; a value
+    // far outside the years simply has no module.
+    const double gerundet = std::nearbyint(e.jahr);
+    const int jahr = gerundet >= 0 && gerundet <= 9999 ? int(gerundet) : 0;
     if (jahr >= 2010) {
         const bool ost = e.region == 1 || e.region == 2;
         lv.KRV = e.beamter ? 2 : ost ? 1 : 0;

@@ -69,6 +69,13 @@ TEST(Lohnsteuerrechner, JahrOhneModulBehaeltErgebnisseDesRecords) {
     EXPECT_EQ(r.solz, "12,34 \u20ac");
     EXPECT_EQ(r.kirchensteuer, "11,11 \u20ac"); // Trunc(1 111.05) cents
     EXPECT_EQ(r.brutto, "1.000,00 \u20ac");     // the gross is this run's
+
+    for (double jahr : {1e12, -5.0, 2002.4, 2024.6}) {
+        e.jahr = jahr;
+        EXPECT_EQ(LohnsteuerBerechnen(e, lv).modul, "") << jahr;
+    }
+    e.jahr = 2024.5; // rounds half to even: 2024
+    EXPECT_EQ(LohnsteuerBerechnen(e, lv).modul, "LStPap24");
 }
 
 TEST(Lohnsteuerrechner, ProgressionsvorbehaltNurFuerJahrUndKlassenBis4) {
