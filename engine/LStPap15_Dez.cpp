@@ -11,46 +11,14 @@ namespace brenvik {
 
 namespace {
 // Old law: the 2015 values of January to November.
-const PapJahr kJahr2015Dez{
-    .name = "LStPap15_Dez",
-    .jahr = 2015,
-    .BBGRV_West = 72600,
-    .BBGRV_Ost = 62400,
-    .RVSATZAN = 0.0935_z,
-    .TBSVORV = 0.60_z,
-    .BBGKVPV = 49500,
-    .kvzAnteil = 1,
-    .KVSATZAN = 0.07_z,
-    .KVSATZAG = 0.07_z,
-    .pv = {.anSachsen = 0.01675_z,
-           .agSachsen = 0.00675_z,
-           .sonst = 0.01175_z,
-           .zuschlagKinderlos = 0.0025_z},
-    .pvaAbschlag = false,
-    .tarif = {.GFB = 8354,
-              .B2 = 13470,
-              .A2 = 974.58_z,
-              .S3 = 13469,
-              .B3 = 52882,
-              .A3 = 228.74_z,
-              .C3 = 971,
-              .B4 = 250731,
-              .D4 = 8239,
-              .D5 = 15761},
-    .W1STKL5 = 9763,
-    .W2STKL5 = 26441,
-    .W3STKL5 = 200584,
-    .SOLZFREI = 972,
-    .solzMilderung = 20_z / 100,
-    .anpLohn = 1000,
-    .EFA = 1308,
-    .kinderfreibetrag = 7008,
-    .fvbNurBisZvbezj = false,
-    .freibetragsAusgaben = false,
-    .mbv = false,
-    .solzsFreigrenze = false,
-    .solzvFreigrenze = false,
-};
+const PapJahr& parameter2015Dez() {
+    static const PapJahr p = [] {
+        PapJahr j = parameter2015();
+        j.name = "LStPap15_Dez";
+        return j;
+    }();
+    return p;
+}
 
 // New law.
 const Tarif kTarifNeu{.GFB = 8472,
@@ -69,7 +37,7 @@ constexpr i64 kKinderfreibetragNeu = 7152;
 
 class PapDezember2015 : public PapAb2010 {
 public:
-    PapDezember2015() : PapAb2010(kJahr2015Dez) {}
+    PapDezember2015() : PapAb2010(parameter2015Dez()) {}
 
 protected:
     // Annual wage tax, surcharge and church-tax base of one pass, in cents.

@@ -6,12 +6,16 @@
 
 namespace brenvik {
 
+struct PapJahr;
+
 LStModul& LStPap10();
 LStModul& LStPap11();
 LStModul& LStPap12();
 LStModul& LStPap13();
 LStModul& LStPap14();
 LStModul& LStPap15();
+// The 2015 constants of January to November.
+const PapJahr& parameter2015();
 LStModul& LStPap15_Dez();
 LStModul& LStPap16();
 LStModul& LStPap17();
