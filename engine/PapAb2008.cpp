@@ -52,39 +52,16 @@ void PapAb2008::MRE4JL() {
     JLHINZU = Zahl(lv.LZZHINZU) * f / 100;
 }
 
+// 2008 sets the pension base of the other payment inside the step and caps
+// the surcharge differently; 2009 runs the step as 2010 does.
 void PapAb2008::MRE4() {
-    if (!j_.fassung2008) {
-        PapAb2010::MRE4();
-        return;
-    }
-    const LohnVar& lv = *lv_;
-    VBEZBSO = i64(lv.STERBE) + lv.VKAPA;
-    if (ZVBEZJ == 0) {
-        FVBZ = 0;
-        FVB = 0;
-        FVBZSO = 0;
-        FVBSO = 0;
-    } else {
-        J = tabellenZeile(lv.VJAHR);
-        if (lv.LZZ == 1) {
-            VBEZB = i64(lv.VBEZM) * lv.ZMVB + lv.VBEZS;
-            HFVB = AufEuroAufrunden(TAB2(J) / 12 * lv.ZMVB);
-            FVBZ = AufEuroAufrunden(TAB3(J) / 12 * lv.ZMVB);
-        } else {
-            VBEZB = i64(lv.VBEZM) * 12 + lv.VBEZS;
-            HFVB = TAB2(J).trunc();
-            FVBZ = TAB3(J).trunc();
-        }
-        FVB = AufCentAufrunden(TAB1(J) * VBEZB / 100);
-        if (FVB > HFVB) FVB = HFVB;
-        FVBSO = AufCentAufrunden(TAB1(J) * VBEZBSO / 100 + FVB);
-        if (FVBSO > TAB2(J)) FVBSO = TAB2(J);
-        HFVBZSO = Zahl(VBEZB + VBEZBSO) / 100 - FVBSO;
-        FVBZSO = HFVBZSO >= TAB3(J) ? TAB3(J).trunc() : AufEuroAufrunden(HFVBZSO);
-        HFVBZ = Zahl(VBEZB) / 100 - FVB;
-        if (FVBZ > HFVBZ) FVBZ = AufEuroAufrunden(HFVBZ);
-    }
-    MRE4ALTE();
+    if (j_.fassung2008) VBEZBSO = i64(lv_->STERBE) + lv_->VKAPA;
+    PapAb2010::MRE4();
+}
+
+i64 PapAb2008::FVBZSOBerechnen() {
+    if (!j_.fassung2008) return PapAb2010::FVBZSOBerechnen();
+    return HFVBZSO >= TAB3(J) ? TAB3(J).trunc() : AufEuroAufrunden(HFVBZSO);
 }
 
 // Old-age relief rounded up to cents, not to euros.

@@ -32,6 +32,7 @@ protected:
     void MPARA() override;
     void MRE4JL() override;
     void MRE4() override;
+    i64 FVBZSOBerechnen() override;
     void MRE4ALTE() override;
     void MRE4ABZ() override;
     void MBERECH() override;

@@ -150,13 +150,19 @@ void PapAb2010::MRE4() {
         FVBSO = AufCentAufrunden(TAB1(J) * VBEZBSO / 100 + FVB);
         if (FVBSO > TAB2(J)) FVBSO = TAB2(J);
         HFVBZSO = Zahl(VBEZB + VBEZBSO) / 100 - FVBSO;
-        FVBZSO = AufEuroAufrunden(Zahl(VBEZBSO) / 100 + FVBZ);
-        if (FVBZSO > HFVBZSO) FVBZSO = AufEuroAufrunden(HFVBZSO);
-        if (FVBZSO > TAB3(J)) FVBZSO = TAB3(J).trunc();
+        FVBZSO = FVBZSOBerechnen();
         HFVBZ = Zahl(VBEZB) / 100 - FVB;
         if (FVBZ > HFVBZ) FVBZ = AufEuroAufrunden(HFVBZ);
     }
     MRE4ALTE();
+}
+
+// Surcharge to the pension allowance including the other payment.
+i64 PapAb2010::FVBZSOBerechnen() {
+    i64 fvbzso = AufEuroAufrunden(Zahl(VBEZBSO) / 100 + FVBZ);
+    if (fvbzso > HFVBZSO) fvbzso = AufEuroAufrunden(HFVBZSO);
+    if (fvbzso > TAB3(J)) fvbzso = TAB3(J).trunc();
+    return fvbzso;
 }
 
 void PapAb2010::MRE4ALTE() {

@@ -109,6 +109,7 @@ protected:
     virtual void MPARA();
     virtual void MRE4JL();
     virtual void MRE4();
+    virtual i64 FVBZSOBerechnen();
     virtual void MRE4ALTE();
     virtual void MRE4ABZ();
     virtual void MBERECH();
